@@ -21,11 +21,11 @@ if(CMAKE_CROSSCOMPILING AND WIN32 AND CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
                  @ONLY)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
   add_custom_command(
-    OUTPUT ${ZENTRIK_WINE_PREFIX}/system.reg
+    OUTPUT ${ZENTRIK_WINE_PREFIX}/.test-settings-1
     COMMAND ${CMAKE_BINARY_DIR}/wine-run.sh --init
     COMMENT "Creating the Wine prefix for the Windows tests"
     VERBATIM)
-  add_custom_target(wineprefix ALL DEPENDS ${ZENTRIK_WINE_PREFIX}/system.reg)
+  add_custom_target(wineprefix ALL DEPENDS ${ZENTRIK_WINE_PREFIX}/.test-settings-1)
   set(ZENTRIK_RUNS_TESTS ON)
 elseif(CMAKE_CROSSCOMPILING)
   # 32-bit Windows programs cannot run here (no 32-bit Wine): build only.
@@ -34,22 +34,27 @@ else()
   set(ZENTRIK_RUNS_TESTS ON)
 endif()
 
-# zentrik_add_test(name SOURCES ... LIBS ...): a GoogleTest program whose
-# cases CTest lists one by one.  Under Wine the listing happens at test time
-# (the program cannot run while the build writes the test list).
+# zentrik_add_test(name [SERIAL] SOURCES ... LIBS ...): a GoogleTest program
+# whose cases CTest lists one by one.  Under Wine the listing happens at test
+# time (the program cannot run while the build writes the test list).
+# SERIAL: the cases run alone, e.g. because they read the screen.
 function(zentrik_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   if(TARGET wineprefix)
     add_dependencies(${name} wineprefix)
   endif()
   if(ZENTRIK_RUNS_TESTS)
+    set(serial FALSE)
+    if(ARG_SERIAL)
+      set(serial TRUE)
+    endif()
     gtest_discover_tests(${name}
       DISCOVERY_MODE PRE_TEST
       DISCOVERY_TIMEOUT 120
       WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-      PROPERTIES LABELS "${ZENTRIK_TEST_LABEL}")
+      PROPERTIES LABELS "${ZENTRIK_TEST_LABEL}" RUN_SERIAL ${serial})
   endif()
 endfunction()
 
