@@ -1,6 +1,7 @@
 # The two commands of the quick start, and the steps they are made of.
 #   make run    build and run the command-line designer on the default inputs
 #   make test   build all three targets and run every test, native and under Wine
+#   make screenshots   pictures of the Windows program's forms (build/win64/screenshots)
 
 CMAKE ?= cmake
 CTEST ?= ctest
@@ -33,6 +34,10 @@ test-native: native
 test-win64: win64
 	@echo "== Windows x86-64 tests under Wine"
 	@$(XVFB) $(CTEST) --preset win64; status=$$?; build/win64/wine-run.sh --kill >/dev/null 2>&1; exit $$status
+
+# A picture of every form of the Windows program, in build/win64/screenshots.
+screenshots: win64
+	@$(CMAKE) --build --preset win64 --target screenshots
 
 clean:
 	rm -rf build

@@ -4,7 +4,7 @@
 set -eu
 
 PACKAGES="
-  cmake ninja-build make g++ python3
+  cmake ninja-build make g++ python3 fonts-liberation fonts-wine
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   googletest zlib1g-dev libz-mingw-w64-dev libminizip-dev
   nlohmann-json3-dev libcli11-dev
