@@ -165,13 +165,19 @@ void PrintRows(std::ostream& out, const std::vector<FieldRow>& rows, const std::
   }
 }
 
-void PrintSummary(std::ostream& out, const SummaryTexts& s) {
+// The summary form's two groups, then the total core temperature that the
+// calculations form shows (ambient plus rise), the figure the limit is on.
+void PrintSummary(std::ostream& out, const SummaryTexts& s, const IntermediateTexts& calculations) {
   out << "Zentrik Core Design Summary Outputs\n\n";
   out << "  Calculation type: " << s.calculationType << "\n\n";
   out << "Input Values\n";
   PrintRows(out, s.inputValues, "");
   out << "\nSummary Output\n";
   PrintRows(out, s.summaryOutput, s.stackField);
+  const GridCell& total = calculations.cells[2][7];
+  std::string value = total.value.substr(0, total.value.find(' '));
+  out << "\nCore Temperature\n";
+  PrintRows(out, {{total.caption, value, "\xB0" "C"}}, "");
 }
 
 }  // namespace
@@ -297,7 +303,8 @@ int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     return status;
   }
   for (const Advisory& advisory : outcome.run.advisories) PrintBox(out, advisory.title, advisory.text);
-  if (status == kExitDesign) PrintSummary(out, MakeSummaryTexts(inputs, result, form.turns));
+  if (status == kExitDesign)
+    PrintSummary(out, MakeSummaryTexts(inputs, result, form.turns), MakeIntermediateTexts(inputs, result, tables));
   return status;
 }
 

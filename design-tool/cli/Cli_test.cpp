@@ -53,6 +53,7 @@ TEST(Cli, DefaultDesignPrintsTheSummary) {
   EXPECT_NE(run.out.find("  No. of Turns                      19\n"), std::string::npos);
   EXPECT_NE(run.out.find("  Temperature Rise                  54  \xC2\xB0" "C\n"), std::string::npos);
   EXPECT_NE(run.out.find("amps/cm\xC2\xB2"), std::string::npos);  // UTF-8 "²"
+  EXPECT_NE(run.out.find("  Total Temperature                 89  \xC2\xB0" "C\n"), std::string::npos);
   EXPECT_EQ(run.err, "");
 }
 
