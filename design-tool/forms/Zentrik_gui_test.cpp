@@ -234,7 +234,7 @@ TEST_F(ZentrikGui, RejectedInputsShowTheirMessageAndFocusTheirBox) {
   }
 }
 
-TEST_F(ZentrikGui, KeyFilterKeepsDigitsPointAndBackspace) {
+TEST_F(ZentrikGui, KeyFilterAndSelectOnFocus) {
   HWND inputs = Accept();
   HWND voltage = Control(inputs, ids::txtOutPutVoltage);
   SelectAll(voltage);
@@ -242,6 +242,18 @@ TEST_F(ZentrikGui, KeyFilterKeepsDigitsPointAndBackspace) {
   EXPECT_EQ(Text(voltage), "12.5");
   TypeChars(voltage, "\b\b");
   EXPECT_EQ(Text(voltage), "12");
+
+  // A click into a box selects its whole text, so typing replaces it.
+  HWND current = Control(inputs, ids::txtOutPutCurrent);
+  PostMessageA(current, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+  PostMessageA(current, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+  EXPECT_TRUE(WaitUntil([&] {
+    DWORD_PTR selection = 0;
+    SendMessageTimeoutA(current, EM_GETSEL, 0, 0, SMTO_NORMAL, 1000, &selection);
+    return FocusedControl(program_) == current && LOWORD(selection) == 0 && HIWORD(selection) == 2;
+  })) << "the text of the box is not selected";
+  TypeChars(current, "7");
+  EXPECT_EQ(Text(current), "7");
 }
 
 TEST_F(ZentrikGui, AcceptCancelAcceptRestoresTheDefaults) {
