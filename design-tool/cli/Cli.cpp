@@ -158,7 +158,7 @@ void PrintRows(std::ostream& out, const std::vector<FieldRow>& rows, const std::
     std::string value = Utf8(row.value);
     // The stack field stands right of the core size, as on the form.
     if (row.caption == "Core Size" && !stack.empty()) value += " " + stack;
-    out << "  " << caption << std::string(caption.size() < 24 ? 24 - Columns(caption) : 1, ' ');
+    out << "  " << caption << std::string(Columns(caption) < 24 ? 24 - Columns(caption) : 1, ' ');
     out << std::string(Columns(value) < 12 ? 12 - Columns(value) : 0, ' ') << value;
     if (!row.unit.empty()) out << "  " << Utf8(row.unit);
     out << "\n";

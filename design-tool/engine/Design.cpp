@@ -18,9 +18,11 @@ constexpr long long kMaxTurns = 32767;      // what a 16-bit turn count holds
 
 std::string JoinLines(std::initializer_list<std::string> lines) {
   std::string text;
+  bool first = true;
   for (const std::string& line : lines) {
-    if (!text.empty() || &line != lines.begin()) text += "\r\n";
+    if (!first) text += "\r\n";
     text += line;
+    first = false;
   }
   return text;
 }

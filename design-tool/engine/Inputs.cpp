@@ -127,9 +127,8 @@ std::optional<InputRejection> ValidateInputs(InputFormState& form, DesignInputs&
   if (!positive(form.ambientTemp) || !FitsInt16(form.ambientTemp))
     return reject("Enter an ambient temperature > 0", InputControl::txtAmbientTemp);
   {
-    BoxState state = Classify(form.currentDensity);
     double density = LeadingNumber(form.currentDensity);
-    if ((state != BoxState::Number && state != BoxState::Zero) || density < 250 || density > 800)
+    if (!positive(form.currentDensity) || density < 250 || density > 800)
       return reject("Enter a Current Density Factor between 250 and 800.",
                     InputControl::txtCurrentDensityFactor);
   }
@@ -142,8 +141,8 @@ std::optional<InputRejection> ValidateInputs(InputFormState& form, DesignInputs&
     form.stack = "1";
     inputs.coresToStack = 1;
   } else {
-    BoxState state = Classify(form.stack);
-    bool bad = state == BoxState::Bad || state == BoxState::Empty;
+    // A zero box reads 0 cores, below the range.
+    bool bad = Classify(form.stack) == BoxState::Bad;
     if (bad || !FitsInt16(form.stack) || inputs.coresToStack < 1 || inputs.coresToStack > 9)
       return reject("Please select to stack between 1 and 9 cores.", InputControl::txtStack);
   }

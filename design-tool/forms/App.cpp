@@ -67,25 +67,16 @@ void App::CancelInputs() {
 }
 
 void App::ShowDesign() {
-  ++designNumber;
   if (input_) input_->Hide();
   result_.reset();  // the summary exists only from one calculation to its closing
   ShowForm(result_, *this);
-  if (result.limitExceeded != 0) {
-    ShowIntermediate();
-  } else if (intermediate_ && intermediate_->IsOpen()) {
-    // Left open from an earlier design, it would show that design's figures
-    // beside this one's summary.
-    intermediate_->Refresh();
-  }
+  // Left open from an earlier design, the calculations would show that
+  // design's figures beside this one's summary.
+  if (intermediate_ && intermediate_->IsOpen()) intermediate_->Refresh();
+  if (result.limitExceeded != 0) ShowIntermediate();
 }
 
-void App::ShowIntermediate() {
-  bool wasOpen = intermediate_ && intermediate_->IsOpen();
-  IntermediateForm* form = ShowForm(intermediate_, *this);
-  // An open form still showing an earlier design would mislead: fill it again.
-  if (form && wasOpen && form->designNumber() != designNumber) form->Refresh();
-}
+void App::ShowIntermediate() { ShowForm(intermediate_, *this); }
 
 void App::ShowDirections() {
   if (!directions_ || !directions_->IsOpen()) {

@@ -34,13 +34,12 @@ class App {
   DesignTables tables;
   std::string tempFolder;        // TEMP, read when the opening form loads
   char decimalSeparator = '.';   // the user's, for every number shown
-  int designNumber = 0;          // counts finished designs
 
   // Navigation, named after what the designer did.
   void AcceptTerms();       // opening form, "I Accept": a fresh input form
   void CancelInputs();      // input form, "Cancel": back to the opening form
   void ShowDesign();        // a finished design: summary, and the calculations when a limit broke
-  void ShowIntermediate();  // the calculations form, filled for the current design
+  void ShowIntermediate();  // the calculations form (an open one comes to the front)
   void ShowDirections();    // input form, "Help"
   void SummaryClosed();     // the summary form is gone: back to the inputs
   void FormDestroyed();     // ends the program when no form is left

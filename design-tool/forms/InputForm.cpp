@@ -218,25 +218,24 @@ void InputForm::ClearInputs() {
 
 void InputForm::ShowResults() {
   InputFormState state = ReadState();
-  initValues(state, app_.inputs);
   if (ResultForm* summary = app_.summary()) summary->ResetTemperatureRise();
-  if (std::optional<InputRejection> rejection = ValidateInputs(state, app_.inputs, app_.tables)) {
-    ShowMessage(hwnd(), rejection->message, CautionTitle, true);
-    Focus(ControlId(rejection->focus));
+  SetBusy(true);
+  ShowResultsOutcome outcome =
+      zentrik::ShowResults(state, app_.inputs, app_.tables, app_.result, app_.decimalSeparator);
+  if (outcome.rejection) {
+    SetBusy(false);
+    ShowMessage(hwnd(), outcome.rejection->message, CautionTitle, true);
+    Focus(ControlId(outcome.rejection->focus));
     return;
   }
   SetText(ids::txtStack, state.stack);  // an empty box now reads "1"
-
-  SetBusy(true);
-  DesignRun run = RunDesign(app_.inputs, state.turns, app_.tables, app_.result, app_.decimalSeparator);
-  for (const Advisory& advisory : run.advisories)
+  for (const Advisory& advisory : outcome.run.advisories)
     ShowMessage(hwnd(), advisory.text, advisory.title, advisory.icon == MessageIcon::Information);
-  if (run.outcome != DesignOutcome::Design) {
+  SetBusy(false);
+  if (outcome.run.outcome != DesignOutcome::Design) {
     ClearCoreList();
-    SetBusy(false);
     return;
   }
-  SetBusy(false);
   app_.ShowDesign();
 }
 

@@ -15,7 +15,6 @@ void IntermediateForm::OnCreate() { Refresh(); }
 void IntermediateForm::OnDestroy() { app_.FormDestroyed(); }
 
 void IntermediateForm::Refresh() {
-  designNumber_ = app_.designNumber;
   IntermediateTexts texts = MakeIntermediateTexts(app_.inputs, app_.result, app_.tables, app_.decimalSeparator);
   for (int column = 0; column < kGridColumns; ++column) {
     for (int row = 0; row < kGridRows; ++row) {

@@ -14,8 +14,6 @@ class IntermediateForm : public Form {
 
   // Fills the grid and the warning line from the current design.
   void Refresh();
-  // The design the form shows (App::designNumber when it was filled).
-  int designNumber() const { return designNumber_; }
 
  protected:
   void OnCreate() override;
@@ -24,7 +22,6 @@ class IntermediateForm : public Form {
 
  private:
   App& app_;
-  int designNumber_ = 0;
 };
 
 }  // namespace zentrik::forms
